@@ -1,0 +1,153 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "cli/command_tail.h"
+#include "cli/tool_main.h"
+#include "fake_platform.h"
+
+namespace tarnwick {
+namespace {
+
+using namespace std::string_literals;
+
+TEST(CommandTailTest, SkipsTheProgramNameAndTheSpacesAfterIt) {
+  const std::pair<std::string, std::string> kCases[] = {
+      {"", ""},
+      {"prog", ""},
+      {"prog   ", ""},
+      {"prog \\\\srv\\share", "\\\\srv\\share"},
+      {"prog    \\\\srv\\my share\\x  ", "\\\\srv\\my share\\x  "},  // not split into words
+      {"prog\t\\\\srv", "\t\\\\srv"},                                 // a tab is part of the tail
+      {"prog\x01x", "\x01x"},                                        // so is any control byte
+      {"p\xe9g\xff \\\\a", "\\\\a"},                                  // high bytes belong to the name
+      {"\"C:\\Program Files\\prog.exe\" \\\\a", "\\\\a"},
+      {"\"prog\"x", "x"},               // nothing but the quote ends a quoted name
+      {"\"prog\"   \"\\\\a\"", "\"\\\\a\""},  // quotes in the tail stay
+      {"\"prog \\\\a", ""},             // an unclosed quote leaves no tail
+      {"\"\"\\\\a", "\\\\a"},           // an empty quoted name
+      {"   \\\\a b", "\\\\a b"},        // leading spaces: the name is empty
+      {"\tprog \\\\a", "\\\\a"},        // a first byte below 0x20 still belongs to the name
+      {"prog \\\\a\0junk"s, "\\\\a"},   // the line ends at its NUL
+  };
+  for (const auto& [line, tail] : kCases) {
+    SCOPED_TRACE(line);
+    EXPECT_EQ(CommandTail(line), tail);
+  }
+}
+
+TEST(CommandTailTest, CutsWideLinesAtTheSamePlace) {
+  EXPECT_EQ(CommandTailStart(L"\"C:\\\x141\xf3\\p.exe\" \\\\a"), 14u);
+  EXPECT_EQ(CommandTailStart(L"p\x3000 \\\\a"), 3u);  // a wide space is no separator
+  EXPECT_EQ(CommandTailStart(L"p\t\\\\a"), 1u);
+}
+
+TEST(AcceptanceRulesTest, AcceptOnlyWhatLooksLikeAUncPath) {
+  const std::pair<std::string, bool> kCases[] = {
+      {"", false},          {"\\\\", false},         {"\\\\a", true},
+      {"\\\\srv\\share", true}, {"/?", false},       {"-h", false},
+      {"/\\\\srv\\share", false}, {"-\\\\srv", false}, {"\"\\\\srv\\share\"", false},
+      {"\t\\\\srv", false}, {"\\x\\srv", false},     {"x\\\\srv", false},
+  };
+  for (const auto& [argument, accepted] : kCases) {
+    SCOPED_TRACE(argument);
+    EXPECT_EQ(PassesAcceptanceRules(argument), accepted);
+  }
+}
+
+TEST(ToolMainTest, DispatchesToHelpNotFoundOrTheResolvedPath) {
+  struct Case {
+    const char* what;
+    std::string tail;
+    bool tailExact;
+    std::vector<ConnectionEntry> connections;
+    ExitStatus status;
+    std::vector<std::string> lines;  // the help screen is checked on its own
+  };
+  const std::vector<ConnectionEntry> onZ = {{"Z:", "\\\\srv\\share"}};
+  const Case kCases[] = {
+      {"resolved", "\\\\SRV\\Share\\Docs", true, onZ, kResolved, {"Z:\\Docs"}},
+      {"the share alone", "\\\\srv\\share", true, onZ, kResolved, {"Z:"}},
+      {"spaces around are trimmed", "   \\\\srv\\share\\x   ", true, onZ, kResolved, {"Z:\\x"}},
+      {"no match", "\\\\other\\share", true, onZ, kNotFound, {"NOT_FOUND"}},
+      {"three bytes pass the rules", "\\\\a", true, {}, kNotFound, {"NOT_FOUND"}},
+      {"a path that lost characters", "\\\\srv\\share\\L?d?", false, onZ, kNotFound,
+       {"NOT_FOUND"}},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.what);
+    fake::Reset();
+    fake::connections = c.connections;
+    EXPECT_EQ(ToolMain({c.tail, c.tailExact}), c.status);
+    EXPECT_EQ(fake::lines, c.lines);
+  }
+  // A path that lost characters is not worth asking the platform about.
+  EXPECT_EQ(fake::enumerations, 0);
+}
+
+TEST(ToolMainTest, ShowsHelpForEveryRejectedArgument) {
+  const std::string kRejected[] = {"", "    ", "\\\\", "  \\\\  ", "/?", "-h",
+                                   "/\\\\srv\\share", "\"\\\\srv\\share\"", "\t\\\\srv\\share"};
+  for (const std::string& tail : kRejected) {
+    SCOPED_TRACE(tail);
+    for (const bool exact : {true, false}) {
+      fake::Reset();
+      fake::connections = {{"Z:", "\\\\srv\\share"}};
+      EXPECT_EQ(ToolMain({tail, exact}), kHelpShown);
+      EXPECT_EQ(fake::lines.size(), kHelpLineCount);
+      EXPECT_EQ(fake::enumerations, 0);
+    }
+  }
+}
+
+TEST(HelpTest, PrintsTheScreenExactly) {
+  const std::string kScreen =
+      "\n"
+      "Tarnwick v1.00                                     Created by: Morgan T. Avelyn\n"
+      "\n"
+      "Tarnwick takes a UNC path and returns the mapped drive letter if it exists.\n"
+      "\n"
+      "Usage:\n"
+      "\n"
+      "TARNWICK UNC_path\n"
+      "\n"
+      "Returns the local drive letter mapped to the UNC path provided. If multiple\n"
+      "drives are mapped, the first one mapped (not necessarily the lowest letter) is\n"
+      "returned. If no drive is mapped to the UNC path, then NOT_FOUND is returned.\n"
+      "\n"
+      "Notes:\n"
+      "Not case sensitive.\n"
+      "Not smart enough to know that a particular NetBIOS name, FQDN, or IP Address\n"
+      "are all the same host. It must have bee mapped as the UNC path you passed.\n"
+      "\n"
+      "Returns error code 0 if successful in resolving UNC path to a drive letter.\n"
+      "Returns error code 1 if unsuccessful in resolving UNC path to a drive letter.\n"
+      "Returns error code 9 for all other errors (including showing this help).\n"
+      "\n"
+      "Email Morgan T. Avelyn (morgan.avelyn@tarnwick.example) with any comments.\n";
+  fake::Reset();
+  ShowHelp();
+  std::string printed;
+  for (const ByteText& line : fake::lines) printed += line + "\n";
+  EXPECT_EQ(printed, kScreen);
+  ASSERT_EQ(fake::lines.size(), 23u);
+  // 10 bytes of name, 4 of version, 37 spaces, 28 of author: one column short of 80.
+  EXPECT_EQ(fake::lines[1].size(), 79u);
+  EXPECT_EQ(fake::lines[1].substr(14, 37), std::string(37, ' '));
+  for (const ByteText& line : fake::lines) {
+    EXPECT_LE(line.size(), 79u);
+    if (!line.empty()) {
+      EXPECT_NE(line.back(), ' ') << line;
+    }
+  }
+}
+
+TEST(HelpTest, BannerPaddingFollowsTheVersionText) {
+  const std::string author = "Created by: Morgan T. Avelyn";
+  EXPECT_EQ(Banner("1.00"), "Tarnwick v1.00" + std::string(37, ' ') + author);
+  EXPECT_EQ(Banner("1.00.12"), "Tarnwick v1.00.12" + std::string(34, ' ') + author);
+  EXPECT_EQ(Banner("1.00.12").size(), 79u);
+}
+
+}  // namespace
+}  // namespace tarnwick

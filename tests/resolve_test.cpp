@@ -1,0 +1,80 @@
+#include "resolve/resolve.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "fake_platform.h"
+
+namespace tarnwick {
+namespace {
+
+struct SubstitutionCase {
+  const char* what;
+  std::string argument;
+  std::vector<ConnectionEntry> connections;
+  std::optional<std::string> expected;
+};
+
+const std::vector<ConnectionEntry> kShareOnZ = {{"Z:", "\\\\srv\\share"}};
+
+TEST(SubstituteConnectionTest, RewritesThroughTheFirstShareThatHoldsThePath) {
+  const SubstitutionCase kCases[] = {
+      {"no connections", "\\\\srv\\share\\x", {}, std::nullopt},
+      {"the share alone, case apart", "\\\\SRV\\SHARE", kShareOnZ, "Z:"},
+      {"a path below the share", "\\\\srv\\share\\docs", kShareOnZ, "Z:\\docs"},
+      {"a trailing backslash", "\\\\srv\\share\\", kShareOnZ, "Z:\\"},
+      {"the path keeps its own bytes", "\\\\SRV\\Share\\Docs\\A.TXT", kShareOnZ, "Z:\\Docs\\A.TXT"},
+      {"high bytes of the path are not folded", "\\\\srv\\share\\\x80\xa5", kShareOnZ,
+       "Z:\\\x80\xa5"},
+      {"a remote name longer than the argument", "\\\\srv\\sha", kShareOnZ, std::nullopt},
+      {"a share that only begins the next name", "\\\\srv\\share2\\doc", kShareOnZ, std::nullopt},
+      {"a share later in the path", "\\\\x\\y\\\\srv\\share", kShareOnZ, std::nullopt},
+      {"only the leading share is replaced", "\\\\s\\a\\\\s\\a", {{"Z:", "\\\\s\\a"}}, "Z:\\\\s\\a"},
+      {"a remote name with trailing backslashes", "\\\\srv\\share\\docs",
+       {{"Z:", "\\\\srv\\share\\\\"}}, "Z:\\docs"},
+      {"the argument is the share, the remote name ends in a backslash", "\\\\srv\\share",
+       {{"Z:", "\\\\srv\\share\\"}}, "Z:"},
+      {"inner spaces", "\\\\srv\\my share\\x", {{"Z:", "\\\\srv\\my share"}}, "Z:\\x"},
+      {"the local name as the platform gives it", "\\\\srv\\share\\x", {{"z:", "\\\\SRV\\SHARE"}},
+       "z:\\x"},
+      {"code page 437 capitals fold", "\\\\srv\\\x80\x8e\\x", {{"Z:", "\\\\srv\\\x87\x84"}}, "Z:\\x"},
+      {"0xC4 does not fold to 0xE4", "\\\\srv\\\xc4", {{"Z:", "\\\\srv\\\xe4"}}, std::nullopt},
+      {"the first listed wins", "\\\\srv\\share\\x",
+       {{"Y:", "\\\\srv\\share"}, {"X:", "\\\\srv\\share"}}, "Y:\\x"},
+      {"the first listed wins, other order", "\\\\srv\\share\\x",
+       {{"X:", "\\\\srv\\share"}, {"Y:", "\\\\srv\\share"}}, "X:\\x"},
+      {"listing order, not the longer share", "\\\\srv\\share\\sub\\x",
+       {{"Y:", "\\\\srv\\share"}, {"X:", "\\\\srv\\share\\sub"}}, "Y:\\sub\\x"},
+      {"a deviceless connection is skipped", "\\\\srv\\share\\x",
+       {{"", "\\\\srv\\share"}, {"Y:", "\\\\srv\\share"}}, "Y:\\x"},
+      {"a deviceless connection alone", "\\\\srv\\share", {{"", "\\\\srv\\share"}}, std::nullopt},
+      {"an empty remote name is skipped", "\\\\srv\\share\\x",
+       {{"W:", ""}, {"Y:", "\\\\srv\\share"}}, "Y:\\x"},
+      {"a remote name of backslashes only is skipped", "\\\\srv\\share\\x",
+       {{"W:", "\\\\"}, {"Y:", "\\\\srv\\share"}}, "Y:\\x"},
+      {"a result is trimmed of spaces", "\\\\srv\\share", {{" Z: ", "\\\\srv\\share"}}, "Z:"},
+  };
+  for (const SubstitutionCase& c : kCases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(SubstituteConnection(c.argument, c.connections), c.expected);
+  }
+}
+
+TEST(SubstituteConnectionTest, LongNamesCompareOnlyTheLeadingPart) {
+  const std::string remote = "\\\\" + std::string(10000, 'S');
+  const std::string argument = "\\\\" + std::string(10000, 's') + "\\" + std::string(30000, 'a');
+  EXPECT_EQ(SubstituteConnection(argument, {{"Z:", remote}}), "Z:\\" + std::string(30000, 'a'));
+  EXPECT_EQ(SubstituteConnection(argument.substr(0, 5000), {{"Z:", remote}}), std::nullopt);
+}
+
+TEST(ResolveUncPathTest, AsksThePlatformOnce) {
+  fake::Reset();
+  fake::connections = kShareOnZ;
+  EXPECT_EQ(ResolveUncPath("\\\\srv\\share\\x"), "Z:\\x");
+  EXPECT_EQ(fake::enumerations, 1);
+}
+
+}  // namespace
+}  // namespace tarnwick
