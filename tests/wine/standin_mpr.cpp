@@ -1,0 +1,186 @@
+// A stand-in network-provider interface for the end-to-end tests: serves the
+// connections a test lists, the way the real enumeration does, and logs every
+// call so that a test can check what the tool asked for.
+//
+// The list comes from the file named by TARNWICK_STANDIN_CONFIG, one
+// directive a line:
+//   open CODE          WNetOpenEnumW returns CODE (default 0, NO_ERROR)
+//   fail N CODE        the N-th WNetEnumResourceW call (from 1) returns CODE
+//   per-call K         at most K entries per enumeration call
+//   entry LOCAL REMOTE one connection; each name is "-" for a null pointer,
+//                      "=" for the empty string, or its UTF-16 code units as
+//                      4-digit hex numbers one after the other
+// The log goes to the file named by TARNWICK_STANDIN_LOG, a line a call.
+#include <windows.h>
+#include <winnetwk.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+struct Name {
+  bool present = false;
+  std::wstring text;
+};
+
+struct Entry {
+  Name local;
+  Name remote;
+};
+
+struct Config {
+  DWORD openResult = NO_ERROR;
+  DWORD failCall = 0;
+  DWORD failResult = NO_ERROR;
+  DWORD perCall = 0xFFFFFFFF;
+  std::vector<Entry> entries;
+};
+
+Config g_config;
+std::size_t g_cursor = 0;
+DWORD g_enumCalls = 0;
+// Any recognisable value: the tool must hand back exactly this.
+const HANDLE kHandle = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(0x5EED));
+
+std::string Environment(const char* name) {
+  char value[MAX_PATH * 4];
+  const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+  return length == 0 || length >= sizeof value ? std::string() : std::string(value, length);
+}
+
+void Log(const char* format, ...) {
+  const std::string path = Environment("TARNWICK_STANDIN_LOG");
+  if (path.empty()) return;
+  char line[1024];
+  va_list args;
+  va_start(args, format);
+  const int length = std::vsnprintf(line, sizeof line, format, args);
+  va_end(args);
+  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                            nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return;
+  DWORD written = 0;
+  WriteFile(file, line, static_cast<DWORD>(length < 0 ? 0 : length), &written, nullptr);
+  WriteFile(file, "\n", 1, &written, nullptr);
+  CloseHandle(file);
+}
+
+Name ParseName(const std::string& word) {
+  Name name;
+  if (word == "-") return name;
+  name.present = true;
+  if (word == "=") return name;
+  for (std::size_t i = 0; i + 4 <= word.size(); i += 4) {
+    name.text.push_back(static_cast<wchar_t>(std::strtoul(word.substr(i, 4).c_str(), nullptr, 16)));
+  }
+  return name;
+}
+
+void LoadConfig() {
+  g_config = Config();
+  g_cursor = 0;
+  g_enumCalls = 0;
+  std::ifstream file(Environment("TARNWICK_STANDIN_CONFIG"));
+  std::string line;
+  while (std::getline(file, line)) {
+    std::istringstream words(line);
+    std::string directive;
+    words >> directive;
+    if (directive == "open") {
+      words >> g_config.openResult;
+    } else if (directive == "fail") {
+      words >> g_config.failCall >> g_config.failResult;
+    } else if (directive == "per-call") {
+      words >> g_config.perCall;
+    } else if (directive == "entry") {
+      std::string local, remote;
+      words >> local >> remote;
+      g_config.entries.push_back({ParseName(local), ParseName(remote)});
+    }
+  }
+}
+
+std::size_t StringBytes(const Name& name) {
+  return name.present ? (name.text.size() + 1) * sizeof(wchar_t) : 0;
+}
+
+// Strings are laid out from the end of the caller's buffer downwards.
+wchar_t* PlaceString(const Name& name, BYTE*& stringsBegin) {
+  if (!name.present) return nullptr;
+  const std::size_t bytes = StringBytes(name);
+  stringsBegin -= bytes;
+  std::memcpy(stringsBegin, name.text.c_str(), bytes);
+  return reinterpret_cast<wchar_t*>(stringsBegin);
+}
+
+}  // namespace
+
+extern "C" {
+
+DWORD WINAPI WNetOpenEnumW(DWORD scope, DWORD type, DWORD usage, LPNETRESOURCEW container,
+                           LPHANDLE handle) {
+  LoadConfig();
+  wchar_t module[MAX_PATH] = L"";
+  HMODULE self = nullptr;
+  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                     reinterpret_cast<LPCWSTR>(&WNetOpenEnumW), &self);
+  GetModuleFileNameW(self, module, MAX_PATH);
+  Log("open scope=%lu type=%lu usage=%lu container=%s module=%ls", scope, type, usage,
+      container == nullptr ? "null" : "set", module);
+  if (g_config.openResult != NO_ERROR) return g_config.openResult;
+  *handle = kHandle;
+  return NO_ERROR;
+}
+
+DWORD WINAPI WNetEnumResourceW(HANDLE handle, LPDWORD count, LPVOID buffer, LPDWORD size) {
+  ++g_enumCalls;
+  Log("enum call=%lu count=%lu size=%lu", g_enumCalls, *count, *size);
+  if (handle != kHandle) return ERROR_INVALID_HANDLE;
+  if (g_enumCalls == g_config.failCall) return g_config.failResult;
+  if (g_cursor >= g_config.entries.size()) return ERROR_NO_MORE_ITEMS;
+
+  const DWORD wanted = *count < g_config.perCall ? *count : g_config.perCall;
+  BYTE* const begin = static_cast<BYTE*>(buffer);
+  BYTE* stringsBegin = begin + *size;
+  DWORD filled = 0;
+  while (filled < wanted && g_cursor < g_config.entries.size()) {
+    const Entry& entry = g_config.entries[g_cursor];
+    const std::size_t need = StringBytes(entry.local) + StringBytes(entry.remote);
+    const std::size_t recordsEnd = (filled + 1) * sizeof(NETRESOURCEW);
+    if (recordsEnd + need > static_cast<std::size_t>(stringsBegin - begin)) {
+      if (filled == 0) {
+        // Not even this one fits: say how large a buffer it needs.
+        *size = static_cast<DWORD>(sizeof(NETRESOURCEW) + need);
+        Log("more-data size=%lu", *size);
+        return ERROR_MORE_DATA;
+      }
+      break;
+    }
+    NETRESOURCEW& record = static_cast<NETRESOURCEW*>(buffer)[filled];
+    record = NETRESOURCEW{};
+    record.dwScope = RESOURCE_CONNECTED;
+    record.dwType = RESOURCETYPE_DISK;
+    record.dwUsage = RESOURCEUSAGE_CONNECTABLE;
+    record.lpLocalName = PlaceString(entry.local, stringsBegin);
+    record.lpRemoteName = PlaceString(entry.remote, stringsBegin);
+    ++filled;
+    ++g_cursor;
+  }
+  *count = filled;
+  Log("served count=%lu", filled);
+  return NO_ERROR;
+}
+
+DWORD WINAPI WNetCloseEnum(HANDLE handle) {
+  Log("close handle=%s", handle == kHandle ? "ok" : "wrong");
+  return handle == kHandle ? NO_ERROR : ERROR_INVALID_HANDLE;
+}
+
+}  // extern "C"
