@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "cli/command_tail.h"
@@ -101,30 +103,10 @@ TEST(ToolMainTest, ShowsHelpForEveryRejectedArgument) {
 }
 
 TEST(HelpTest, PrintsTheScreenExactly) {
-  const std::string kScreen =
-      "\n"
-      "Tarnwick v1.00                                     Created by: Morgan T. Avelyn\n"
-      "\n"
-      "Tarnwick takes a UNC path and returns the mapped drive letter if it exists.\n"
-      "\n"
-      "Usage:\n"
-      "\n"
-      "TARNWICK UNC_path\n"
-      "\n"
-      "Returns the local drive letter mapped to the UNC path provided. If multiple\n"
-      "drives are mapped, the first one mapped (not necessarily the lowest letter) is\n"
-      "returned. If no drive is mapped to the UNC path, then NOT_FOUND is returned.\n"
-      "\n"
-      "Notes:\n"
-      "Not case sensitive.\n"
-      "Not smart enough to know that a particular NetBIOS name, FQDN, or IP Address\n"
-      "are all the same host. It must have bee mapped as the UNC path you passed.\n"
-      "\n"
-      "Returns error code 0 if successful in resolving UNC path to a drive letter.\n"
-      "Returns error code 1 if unsuccessful in resolving UNC path to a drive letter.\n"
-      "Returns error code 9 for all other errors (including showing this help).\n"
-      "\n"
-      "Email Morgan T. Avelyn (morgan.avelyn@tarnwick.example) with any comments.\n";
+  // The screen as the end-to-end suites expect it too, with LF line ends.
+  std::ifstream file(TARNWICK_HELP_SCREEN, std::ios::binary);
+  const std::string kScreen{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  ASSERT_FALSE(kScreen.empty());
   fake::Reset();
   ShowHelp();
   std::string printed;

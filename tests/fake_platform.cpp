@@ -17,6 +17,8 @@ void Reset() {
 
 }  // namespace fake
 
+extern const char kPathSeparator = '\\';
+
 std::vector<ConnectionEntry> EnumerateConnections() {
   ++fake::enumerations;
   return fake::connections;

@@ -69,6 +69,20 @@ TEST(SubstituteConnectionTest, LongNamesCompareOnlyTheLeadingPart) {
   EXPECT_EQ(SubstituteConnection(argument.substr(0, 5000), {{"Z:", remote}}), std::nullopt);
 }
 
+TEST(SubstituteConnectionTest, WritesTheRestWithThePlatformsSeparator) {
+  const std::vector<ConnectionEntry> mounted = {{"/mnt/my z", "\\\\fs01\\data"}};
+  const std::pair<std::string, std::string> kCases[] = {
+      {"\\\\FS01\\Data\\Reports", "/mnt/my z/Reports"},
+      {"\\\\fs01\\data", "/mnt/my z"},
+      {"\\\\fs01\\data\\", "/mnt/my z/"},
+      {"\\\\fs01\\data\\a\\\\b", "/mnt/my z/a//b"},
+  };
+  for (const auto& [argument, expected] : kCases) {
+    SCOPED_TRACE(argument);
+    EXPECT_EQ(SubstituteConnection(argument, mounted, '/'), expected);
+  }
+}
+
 TEST(ResolveUncPathTest, AsksThePlatformOnce) {
   fake::Reset();
   fake::connections = kShareOnZ;

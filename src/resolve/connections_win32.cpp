@@ -14,6 +14,9 @@
 #endif
 
 namespace tarnwick {
+
+extern const char kPathSeparator = '\\';
+
 namespace {
 
 using OpenEnumFunction = DWORD(WINAPI*)(DWORD, DWORD, DWORD, LPNETRESOURCEW, LPHANDLE);

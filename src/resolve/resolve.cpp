@@ -20,19 +20,22 @@ bool HoldsPath(ByteView share, ByteView foldedArgument) {
 }  // namespace
 
 std::optional<ByteText> SubstituteConnection(ByteView argument,
-                                             const std::vector<ConnectionEntry>& connections) {
+                                             const std::vector<ConnectionEntry>& connections,
+                                             char separator) {
   const ByteText foldedArgument = FoldLower(argument);
   for (const ConnectionEntry& entry : connections) {
     const ByteView share = ShareName(entry.remoteName);
     if (entry.localName.empty() || share.empty()) continue;
     if (!HoldsPath(share, foldedArgument)) continue;
-    return TrimSpaces(Concat({entry.localName, argument.substr(share.size())}));
+    const ByteView rest = argument.substr(share.size());
+    if (separator == '\\') return TrimSpaces(Concat({entry.localName, rest}));
+    return TrimSpaces(Concat({entry.localName, ReplaceAll(rest, "\\", ByteView(&separator, 1))}));
   }
   return std::nullopt;
 }
 
 std::optional<ByteText> ResolveUncPath(ByteView argument) {
-  return SubstituteConnection(argument, EnumerateConnections());
+  return SubstituteConnection(argument, EnumerateConnections(), kPathSeparator);
 }
 
 }  // namespace tarnwick

@@ -24,6 +24,10 @@ struct ConnectionEntry {
 // platform defines it in a file of its own.
 [[nodiscard]] std::vector<ConnectionEntry> EnumerateConnections();
 
+// The byte that separates folders in the paths this platform prints: a
+// backslash on Windows, a slash on Linux. Each platform defines it.
+extern const char kPathSeparator;
+
 // SubstituteConnection()
 //
 // Rewrites `argument` through the first of `connections` whose share it lies
@@ -35,13 +39,15 @@ struct ConnectionEntry {
 // backslash: "\\srv\share" holds "\\srv\share\x" but not "\\srv\share2\x".
 // The result is the entry's local name, as the platform gave it, followed by
 // the argument's own bytes after the share (folding decides the match only,
-// so "\\SRV\Share\Docs" on Z: gives "Z:\Docs"), with spaces trimmed.
+// so "\\SRV\Share\Docs" on Z: gives "Z:\Docs") with each backslash
+// turned into `separator`, with spaces trimmed.
 [[nodiscard]] std::optional<ByteText> SubstituteConnection(
-    ByteView argument, const std::vector<ConnectionEntry>& connections);
+    ByteView argument, const std::vector<ConnectionEntry>& connections, char separator = '\\');
 
 // ResolveUncPath()
 //
-// SubstituteConnection over the connections of this moment.
+// SubstituteConnection over the connections of this moment, in this
+// platform's paths.
 [[nodiscard]] std::optional<ByteText> ResolveUncPath(ByteView argument);
 
 }  // namespace tarnwick

@@ -27,31 +27,10 @@ OPTIONS = None  # the parsed command line, set in main()
 CP1252_LOCALE = "C.UTF-8"
 CP1250_LOCALE = "pl_PL.UTF-8"
 
-HELP = (
-    b"\r\n"
-    b"Tarnwick v1.00                                     Created by: Morgan T. Avelyn\r\n"
-    b"\r\n"
-    b"Tarnwick takes a UNC path and returns the mapped drive letter if it exists.\r\n"
-    b"\r\n"
-    b"Usage:\r\n"
-    b"\r\n"
-    b"TARNWICK UNC_path\r\n"
-    b"\r\n"
-    b"Returns the local drive letter mapped to the UNC path provided. If multiple\r\n"
-    b"drives are mapped, the first one mapped (not necessarily the lowest letter) is\r\n"
-    b"returned. If no drive is mapped to the UNC path, then NOT_FOUND is returned.\r\n"
-    b"\r\n"
-    b"Notes:\r\n"
-    b"Not case sensitive.\r\n"
-    b"Not smart enough to know that a particular NetBIOS name, FQDN, or IP Address\r\n"
-    b"are all the same host. It must have bee mapped as the UNC path you passed.\r\n"
-    b"\r\n"
-    b"Returns error code 0 if successful in resolving UNC path to a drive letter.\r\n"
-    b"Returns error code 1 if unsuccessful in resolving UNC path to a drive letter.\r\n"
-    b"Returns error code 9 for all other errors (including showing this help).\r\n"
-    b"\r\n"
-    b"Email Morgan T. Avelyn (morgan.avelyn@tarnwick.example) with any comments.\r\n"
-)
+# The help screen as printed, with Windows line ends.
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "help_screen.txt"),
+          "rb") as _screen:
+    HELP = _screen.read().replace(b"\n", b"\r\n")
 NOT_FOUND = b"NOT_FOUND\r\n"
 SHARE_ON_Z = [("Z:", r"\\srv\share")]
 ERROR_NO_NETWORK = 1222
