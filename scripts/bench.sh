@@ -2,13 +2,13 @@
 # Start-up benchmark: instructions per run, counted by callgrind (repeatable,
 # unlike wall-clock time), for the native tool beside reference programs.
 # A script may call the tool once per file, so a run must stay within twice an
-# empty statically linked C program.
+# empty statically linked C program. Then the text operations' worst cases.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake --preset native >/dev/null
-cmake --build --preset native --target tarnwick -j "$(nproc)" >/dev/null
-tool="$PWD/build/native/tarnwick"
+cmake --preset bench >/dev/null
+cmake --build --preset bench -j "$(nproc)" >/dev/null
+tool="$PWD/build/bench/tarnwick"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -44,3 +44,6 @@ else
   echo "NOT_FOUND run: OVER the bound of $bound (2x empty static C)"
   exit 1
 fi
+
+echo
+build/bench/bench/text_benchmark

@@ -4,7 +4,8 @@ set -euo pipefail
 
 packages=(cmake g++ make libgtest-dev python3
           g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-          wine wine64 wine32:i386 valgrind)
+          wine wine64 wine32:i386
+          valgrind clang libclang-rt-14-dev libbenchmark-dev)
 
 missing=()
 for package in "${packages[@]}"; do

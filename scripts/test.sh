@@ -1,13 +1,21 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the native unit tests, then both
+# Builds everything and runs every test: the native build's unit, end-to-end,
+# memcheck and corpus-replay tests; the same under AddressSanitizer and
+# UndefinedBehaviorSanitizer; each fuzz target for a minute; then both
 # Windows exes end to end under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-for preset in native windows-x86 windows-x64; do
-  echo "== $preset"
-  cmake --preset "$preset"
-  cmake --build --preset "$preset" -j "$(nproc)"
-  ctest --preset "$preset"
-done
+run_preset() {
+  echo "== $1"
+  cmake --preset "$1"
+  cmake --build --preset "$1" -j "$(nproc)"
+  ctest --preset "$1"
+}
+
+run_preset native
+run_preset sanitize
+bash scripts/fuzz.sh "${TARNWICK_FUZZ_SECONDS:-60}"
+run_preset windows-x86
+run_preset windows-x64

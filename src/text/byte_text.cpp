@@ -8,8 +8,12 @@ namespace {
 
 constexpr std::array<unsigned char, 256> MakeFoldTable() {
   std::array<unsigned char, 256> table{};
-  for (int byte = 0; byte < 256; ++byte) table[byte] = static_cast<unsigned char>(byte);
-  for (int byte = 'A'; byte <= 'Z'; ++byte) table[byte] = static_cast<unsigned char>(byte + 0x20);
+  for (std::size_t byte = 0; byte < table.size(); ++byte) {
+    table[byte] = static_cast<unsigned char>(byte);
+  }
+  for (std::size_t byte = 'A'; byte <= 'Z'; ++byte) {
+    table[byte] = static_cast<unsigned char>(byte + 0x20);
+  }
   // The capitals of code page 437 that have a small letter there; no other
   // byte above 0x7F folds.
   table[0x80] = 0x87;  // C cedilla

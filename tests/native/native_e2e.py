@@ -6,7 +6,10 @@ leaks to the machine) it mounts tmpfs file systems whose source strings look
 like SMB shares, runs the tool with the given arguments, and returns its exit
 status and standard-output bytes. Needs root.
 
-    native_e2e.py --tool PATH
+    native_e2e.py --tool PATH [--wrapper "valgrind ..."]
+
+Anything the run writes to standard error (a sanitizer's or valgrind's
+report) fails the case.
 """
 
 import argparse
@@ -18,6 +21,7 @@ import tempfile
 import unittest
 
 TOOL = None  # set in main()
+WRAPPER = []  # a command that runs the tool, such as valgrind; set in main()
 
 with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "help_screen.txt"),
           "rb") as _screen:
@@ -37,7 +41,7 @@ def run(arguments, mounts=(), stdout=None):
             script.append("mount -t tmpfs %s %s" % (shlex.quote(source), shlex.quote(target)))
         script.append('exec "$@"')
         command = ["unshare", "-m", "--propagation", "private", "sh", "-c", "\n".join(script),
-                   "sh", TOOL] + list(arguments)
+                   "sh"] + WRAPPER + [TOOL] + list(arguments)
         output_path = os.path.join(root, "output")
         with open(output_path, "wb") as output_file:
             completed = subprocess.run(command, stdout=output_file if stdout is None else stdout,
@@ -110,12 +114,14 @@ class OutputTest(unittest.TestCase):
 
 
 def main():
-    global TOOL
+    global TOOL, WRAPPER
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--tool", required=True)
+    parser.add_argument("--wrapper", default="", help="a command to run the tool under")
     options = parser.parse_args()
     TOOL = os.path.abspath(options.tool)
+    WRAPPER = shlex.split(options.wrapper.replace(";", " "))
     suite = unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__])
     result = unittest.TextTestRunner(verbosity=2).run(suite)
     return 0 if result.wasSuccessful() and result.testsRun > 0 else 1

@@ -7,6 +7,11 @@
 //   open CODE          WNetOpenEnumW returns CODE (default 0, NO_ERROR)
 //   fail N CODE        the N-th WNetEnumResourceW call (from 1) returns CODE
 //   per-call K         at most K entries per enumeration call
+//   empty-calls N      the first N enumeration calls succeed with no entry
+//   empty-forever      every enumeration call succeeds with no entry
+//   strings-after-records
+//                      the strings follow the records instead of filling the
+//                      buffer from its end (the contract allows either)
 //   entry LOCAL REMOTE one connection; each name is "-" for a null pointer,
 //                      "=" for the empty string, or its UTF-16 code units as
 //                      4-digit hex numbers one after the other
@@ -40,6 +45,9 @@ struct Config {
   DWORD failCall = 0;
   DWORD failResult = NO_ERROR;
   DWORD perCall = 0xFFFFFFFF;
+  DWORD emptyCalls = 0;
+  bool emptyForever = false;
+  bool stringsAfterRecords = false;
   std::vector<Entry> entries;
 };
 
@@ -99,6 +107,12 @@ void LoadConfig() {
       words >> g_config.failCall >> g_config.failResult;
     } else if (directive == "per-call") {
       words >> g_config.perCall;
+    } else if (directive == "empty-calls") {
+      words >> g_config.emptyCalls;
+    } else if (directive == "empty-forever") {
+      g_config.emptyForever = true;
+    } else if (directive == "strings-after-records") {
+      g_config.stringsAfterRecords = true;
     } else if (directive == "entry") {
       std::string local, remote;
       words >> local >> remote;
@@ -111,13 +125,16 @@ std::size_t StringBytes(const Name& name) {
   return name.present ? (name.text.size() + 1) * sizeof(wchar_t) : 0;
 }
 
-// Strings are laid out from the end of the caller's buffer downwards.
-wchar_t* PlaceString(const Name& name, BYTE*& stringsBegin) {
+std::size_t EntryBytes(const Entry& entry) {
+  return sizeof(NETRESOURCEW) + StringBytes(entry.local) + StringBytes(entry.remote);
+}
+
+wchar_t* PlaceString(const Name& name, BYTE*& at) {
   if (!name.present) return nullptr;
   const std::size_t bytes = StringBytes(name);
-  stringsBegin -= bytes;
-  std::memcpy(stringsBegin, name.text.c_str(), bytes);
-  return reinterpret_cast<wchar_t*>(stringsBegin);
+  std::memcpy(at, name.text.c_str(), bytes);
+  at += bytes;
+  return reinterpret_cast<wchar_t*>(at - bytes);
 }
 
 }  // namespace
@@ -146,32 +163,43 @@ DWORD WINAPI WNetEnumResourceW(HANDLE handle, LPDWORD count, LPVOID buffer, LPDW
   if (g_enumCalls == g_config.failCall) return g_config.failResult;
   if (g_cursor >= g_config.entries.size()) return ERROR_NO_MORE_ITEMS;
 
+  if (g_config.emptyForever || g_enumCalls <= g_config.emptyCalls) {
+    *count = 0;
+    Log("served count=0");
+    return NO_ERROR;
+  }
+
+  // How many of the next entries fit, records and strings together.
   const DWORD wanted = *count < g_config.perCall ? *count : g_config.perCall;
-  BYTE* const begin = static_cast<BYTE*>(buffer);
-  BYTE* stringsBegin = begin + *size;
   DWORD filled = 0;
-  while (filled < wanted && g_cursor < g_config.entries.size()) {
+  std::size_t used = 0;
+  while (filled < wanted && g_cursor + filled < g_config.entries.size() &&
+         used + EntryBytes(g_config.entries[g_cursor + filled]) <= *size) {
+    used += EntryBytes(g_config.entries[g_cursor + filled]);
+    ++filled;
+  }
+  if (filled == 0) {
+    // Not even the next one fits: say how large a buffer it needs.
+    *size = static_cast<DWORD>(EntryBytes(g_config.entries[g_cursor]));
+    Log("more-data size=%lu", *size);
+    return ERROR_MORE_DATA;
+  }
+
+  // Records from the start; their strings either at the end of the buffer,
+  // as the real interface does, or right after the records.
+  BYTE* const begin = static_cast<BYTE*>(buffer);
+  const std::size_t stringBytes = used - filled * sizeof(NETRESOURCEW);
+  BYTE* strings = g_config.stringsAfterRecords ? begin + filled * sizeof(NETRESOURCEW)
+                                               : begin + *size - stringBytes;
+  for (DWORD i = 0; i < filled; ++i, ++g_cursor) {
     const Entry& entry = g_config.entries[g_cursor];
-    const std::size_t need = StringBytes(entry.local) + StringBytes(entry.remote);
-    const std::size_t recordsEnd = (filled + 1) * sizeof(NETRESOURCEW);
-    if (recordsEnd + need > static_cast<std::size_t>(stringsBegin - begin)) {
-      if (filled == 0) {
-        // Not even this one fits: say how large a buffer it needs.
-        *size = static_cast<DWORD>(sizeof(NETRESOURCEW) + need);
-        Log("more-data size=%lu", *size);
-        return ERROR_MORE_DATA;
-      }
-      break;
-    }
-    NETRESOURCEW& record = static_cast<NETRESOURCEW*>(buffer)[filled];
+    NETRESOURCEW& record = static_cast<NETRESOURCEW*>(buffer)[i];
     record = NETRESOURCEW{};
     record.dwScope = RESOURCE_CONNECTED;
     record.dwType = RESOURCETYPE_DISK;
     record.dwUsage = RESOURCEUSAGE_CONNECTABLE;
-    record.lpLocalName = PlaceString(entry.local, stringsBegin);
-    record.lpRemoteName = PlaceString(entry.remote, stringsBegin);
-    ++filled;
-    ++g_cursor;
+    record.lpLocalName = PlaceString(entry.local, strings);
+    record.lpRemoteName = PlaceString(entry.remote, strings);
   }
   *count = filled;
   Log("served count=%lu", filled);

@@ -72,9 +72,10 @@ class Provider:
     open_result: int = 0
     fail_call: tuple = None  # (call number from 1, error code)
     per_call: int = None
+    directives: tuple = ()  # further lines: "empty-calls N", "empty-forever", ...
 
     def config(self):
-        lines = ["open %d" % self.open_result]
+        lines = ["open %d" % self.open_result] + list(self.directives)
         if self.fail_call:
             lines.append("fail %d %d" % self.fail_call)
         if self.per_call:
@@ -254,8 +255,7 @@ class ProviderTest(TableTest):
         self.assertEqual([entry for entry in result.log if entry.startswith("close")],
                          ["close handle=ok"])
         # The first request: 256 records and a buffer sized for them.
-        record_bytes = 32 if OPTIONS.arch == "x86" else 48
-        self.assertIn("enum call=1 count=256 size=%d" % (256 * record_bytes), result.log)
+        self.assertIn("enum call=1 count=256 size=%d" % (256 * record_bytes()), result.log)
 
     def test_failures_keep_what_came_before(self):
         target = ("T:", r"\\srv\target")
@@ -294,6 +294,50 @@ class ProviderTest(TableTest):
                      Provider([("Y:", r"\\srv\a"), ("Z:", "\\\\%s\\share" % server)], per_call=1))
         self.assertEqual((result.status, result.output), (0, b"Z:\\x\r\n"))
         self.assertTrue(any(entry.startswith("more-data") for entry in result.log))
+
+
+def record_bytes():
+    return 32 if OPTIONS.arch == "x86" else 48
+
+
+class HostileProviderTest(TableTest):
+    """Providers that do what the contract allows, just not what is usual."""
+
+    def test_answers_stay_right(self):
+        target = ("T:", r"\\srv\target")
+        others = [("%c:" % chr(ord("A") + i % 26), r"\\srv\other%d" % i) for i in range(40)]
+        line = tool_line(rb"\\srv\target\x")
+        # An entry that needs 2 bytes more than the first buffer: the tool must
+        # grow to at least what was asked, not round down to whole records.
+        first_buffer = 256 * record_bytes()
+        remote_length = (first_buffer + 2 - record_bytes() - len("U:\0") * 2) // 2 - 1
+        server = "s" * (remote_length - len(r"\\\target"))
+        just_too_big = ("U:", r"\\" + server + r"\target")
+        self.check_rows([
+            ("strings right after the records", line,
+             Provider(others + [target], per_call=9, directives=("strings-after-records",)), 0,
+             b"T:\\x\r\n"),
+            ("a size only slightly larger", tool_line(b"\\\\" + server.encode() + b"\\target"),
+             Provider([just_too_big]), 0, b"U:\r\n"),
+            ("successes with no entries, then entries", line,
+             Provider(others + [target], per_call=7, directives=("empty-calls 5",)), 0,
+             b"T:\\x\r\n"),
+            ("a remote name of 60,000 characters first", line,
+             Provider([("H:", "\\\\" + "h" * 59998), target]), 0, b"T:\\x\r\n"),
+            ("5,000 connections, the match last", line,
+             Provider([("%c:" % chr(ord("A") + i % 26), r"\\srv%d\share" % i) for i in range(4999)]
+                      + [target]), 0, b"T:\\x\r\n"),
+            ("a command line of 32,000 bytes", tool_line(rb"\\srv\target" + b"\\" + b"p" * 31970),
+             Provider([target]), 0, b"T:\\" + b"p" * 31970 + b"\r\n"),
+        ])
+
+    def test_endless_empty_successes_end(self):
+        result = run(tool_line(rb"\\srv\target\x"),
+                     Provider([("T:", r"\\srv\target")], directives=("empty-forever",)))
+        self.assertEqual((result.status, result.output), (1, NOT_FOUND))
+        calls = sum(entry.startswith("enum ") for entry in result.log)
+        self.assertLessEqual(calls, 64)
+        self.assertEqual(result.log[-1], "close handle=ok")
 
 
 class OutputTest(TableTest):
