@@ -8,6 +8,7 @@
 //                                        through STARTF_USESTDHANDLES
 //   launcher w TOOL LINE_FILE            CreateProcessW with the file read as UTF-8
 //   launcher version TOOL                prints the version resource, key=value
+//   launcher manifest TOOL               prints the embedded application manifest
 //
 // Exits with the tool's exit status; 250 when the launcher itself fails.
 #include <windows.h>
@@ -138,6 +139,19 @@ int PrintVersion(const char* tool) {
   return 0;
 }
 
+int PrintManifest(const char* tool) {
+  const std::wstring path = Widen(tool, CP_ACP);
+  HMODULE image = LoadLibraryExW(path.c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  if (image == nullptr) return Fail("LoadLibraryExW");
+  HRSRC resource = FindResourceW(image, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+  if (resource == nullptr) return Fail("FindResourceW");
+  const void* bytes = LockResource(LoadResource(image, resource));
+  std::fwrite(bytes, 1, SizeofResource(image, resource), stdout);
+  FreeLibrary(image);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -146,6 +160,7 @@ int main(int argc, char** argv) {
   if (mode == "handle" && argc == 5) return StartNarrow(argv[2], argv[3], argv[4]);
   if (mode == "w" && argc == 4) return StartWide(argv[2], argv[3]);
   if (mode == "version" && argc == 3) return PrintVersion(argv[2]);
-  std::fprintf(stderr, "usage: launcher a|w TOOL LINE_FILE | handle TOOL LINE_FILE OUT | version TOOL\n");
+  if (mode == "manifest" && argc == 3) return PrintManifest(argv[2]);
+  std::fprintf(stderr, "usage: launcher a|w TOOL LINE_FILE | handle TOOL LINE_FILE OUT | version|manifest TOOL\n");
   return kLauncherFailed;
 }

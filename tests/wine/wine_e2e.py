@@ -90,15 +90,18 @@ class Result:
     status: int
     output: bytes
     log: list
+    errors: bytes = b""  # what reached standard error
 
 
-def run(line, provider=None, mode="a", locale=CP1252_LOCALE, tool=None, stdout_path=None):
+def run(line, provider=None, mode="a", locale=CP1252_LOCALE, tool=None, stdout_path=None,
+        program=None, cwd=None):
     """Starts the tool with the raw command line `line` and returns what it did.
 
     `line` is bytes for CreateProcessA (modes "a" and "handle") and text for
     CreateProcessW (mode "w"). In mode "handle" the output file goes to the
     tool as hStdOutput; otherwise the tool inherits the launcher's standard
-    output, which is `stdout_path` when given.
+    output, which is `stdout_path` when given. `program` is a Windows path to
+    start instead of the tool; `cwd` the folder to start in.
     """
     provider = provider or Provider()
     with tempfile.TemporaryDirectory() as work:
@@ -112,7 +115,7 @@ def run(line, provider=None, mode="a", locale=CP1252_LOCALE, tool=None, stdout_p
         output_file = os.path.join(work, "output")
         handle_file = os.path.join(work, "handle-output")
 
-        command = ["wine", OPTIONS.launcher, mode, windows_path(tool or OPTIONS.tool),
+        command = ["wine", OPTIONS.launcher, mode, program or windows_path(tool or OPTIONS.tool),
                    windows_path(line_file)]
         if mode == "handle":
             command.append(windows_path(handle_file))
@@ -124,11 +127,12 @@ def run(line, provider=None, mode="a", locale=CP1252_LOCALE, tool=None, stdout_p
         # pipe open long after the run.
         with open(stdout_path or output_file, "wb") as stdout, \
                 open(os.path.join(work, "stderr"), "w+b") as stderr:
-            completed = subprocess.run(command, stdout=stdout, stderr=stderr,
+            completed = subprocess.run(command, stdout=stdout, stderr=stderr, cwd=cwd,
                                        stdin=subprocess.DEVNULL, env=env, timeout=120)
             stderr.seek(0)
+            errors = stderr.read()
             if completed.returncode == 250:
-                raise AssertionError("launcher failed: %s" % stderr.read().decode(errors="replace"))
+                raise AssertionError("launcher failed: %s" % errors.decode(errors="replace"))
         output = b""
         for path in (output_file, handle_file):
             if os.path.exists(path) and not stdout_path:
@@ -138,7 +142,7 @@ def run(line, provider=None, mode="a", locale=CP1252_LOCALE, tool=None, stdout_p
         if os.path.exists(log_file):
             with open(log_file, encoding="utf-8", errors="replace") as f:
                 log = f.read().splitlines()
-        return Result(completed.returncode, output, log)
+        return Result(completed.returncode, output, log, errors)
 
 
 def tool_line(tail):
@@ -393,6 +397,49 @@ class CodePageTest(TableTest):
         ], mode="w", locale=CP1250_LOCALE)
 
 
+class ScriptClientTest(unittest.TestCase):
+    """The batch files of examples/, run by Wine's own cmd.exe as a user would."""
+
+    EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples")
+
+    def run_script(self, script, unc, provider):
+        with tempfile.TemporaryDirectory() as folder:
+            for name in os.listdir(self.EXAMPLES):
+                shutil.copy(os.path.join(self.EXAMPLES, name), folder)
+            shutil.copy(OPTIONS.tool, os.path.join(folder, "tarnwick.exe"))
+            line = b'cmd /c %s "%s"' % (script.encode(), unc.encode("cp1252"))
+            return run(line, provider, program="C:\\windows\\system32\\cmd.exe", cwd=folder)
+
+    def test_scripts(self):
+        with tempfile.TemporaryDirectory() as real:
+            # A real folder that Z:, mapped to \\srv\share, reaches: Wine's Z:
+            # drive is the Unix root.
+            os.makedirs(os.path.join(real, "my docs"))
+            below_root = real.lstrip("/").replace("/", "\\")
+            shares = Provider([("Z:", r"\\srv\share"), ("Y:", r"\\srv\R&D (2024)")])
+            real_unc = "\\\\srv\\share\\%s\\my docs" % below_root
+            rows = [
+                # script, UNC path, status, standard output, standard error
+                ("resolve.cmd", r"\\srv\share\my docs", 0, b"Z:\\my docs\r\n", b""),
+                ("resolve.cmd", r"\\other\share\x", 1, b"\\\\other\\share\\x\r\n", b""),
+                ("resolve.cmd", "/?", 9, b"", b"not a UNC path: /?\r\n"),
+                ("work-in-share.cmd", real_unc, 0,
+                 b"working in Z:\\" + below_root.encode() + b"\\my docs\r\n", b""),
+                ("work-in-share.cmd", r"\\other\share", 1, b"",
+                 b"no drive is mapped to \\\\other\\share\r\n"),
+                ("special.cmd", r"\\srv\R&D (2024)\^notes & more", 0,
+                 b"Y:\\^notes & more\r\n", b""),
+                ("special.cmd", r"\\srv\other&x (1)", 1, b"\\\\srv\\other&x (1)\r\n", b""),
+                ("special.cmd", "-h&x", 9, b"", b"not a UNC path: -h&x\r\n"),
+                ("special.cmd", r"\\srv\share\a b", 0, b"Z:\\a b\r\n", b""),
+            ]
+            for script, unc, status, output, errors in rows:
+                with self.subTest(script=script, unc=unc):
+                    result = self.run_script(script, unc, shares)
+                    self.assertEqual((result.status, result.output, result.errors),
+                                     (status, output, errors))
+
+
 class SecurityTest(unittest.TestCase):
     def test_a_mpr_dll_beside_the_exe_is_not_loaded(self):
         with tempfile.TemporaryDirectory() as folder:
@@ -416,12 +463,23 @@ class ArtifactTest(unittest.TestCase):
         self.assertIn("file format pei-%s" % machine, dump)
         self.assertIn("Subsystem\t\t00000003", dump)  # a console program
 
-    def test_version_resource(self):
-        completed = subprocess.run(["wine", OPTIONS.launcher, "version", windows_path(OPTIONS.tool)],
+    def launcher_output(self, mode):
+        completed = subprocess.run(["wine", OPTIONS.launcher, mode, windows_path(OPTIONS.tool)],
                                    capture_output=True, env=wine_environment(), timeout=120)
         self.assertEqual(completed.returncode, 0, completed.stderr)
-        fields = dict(line.split("=", 1) for line in
-                      completed.stdout.decode("utf-8").replace("\r", "").splitlines())
+        return completed.stdout.decode("utf-8").replace("\r", "")
+
+    def test_manifest(self):
+        manifest = self.launcher_output("manifest")
+        self.assertIn('<requestedExecutionLevel level="asInvoker" uiAccess="false"/>', manifest)
+        for windows in ("35138b9a-5d96-4fbd-8e2d-a2440225f93a",   # 7
+                        "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38",   # 8
+                        "1f676c76-80e1-4239-95bb-83d0f6d0da78",   # 8.1
+                        "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"):  # 10 and 11
+            self.assertIn('<supportedOS Id="{%s}"/>' % windows, manifest)
+
+    def test_version_resource(self):
+        fields = dict(line.split("=", 1) for line in self.launcher_output("version").splitlines())
         self.assertEqual(fields["FixedFileVersion"], "1.0.0.0")
         self.assertEqual(fields["FixedProductVersion"], "1.0.0.0")
         self.assertEqual(fields["Translation"], "0409 1252")
