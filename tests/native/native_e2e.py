@@ -29,11 +29,18 @@ with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "help_s
 NOT_FOUND = b"NOT_FOUND\n"
 
 
-def run(arguments, mounts=(), stdout=None):
+def run(arguments, mounts=(), stdout=None, program=None):
     """Runs the tool on `arguments` with `mounts`, (source, folder) pairs whose
     folders are relative to a fresh temporary folder. Returns (status, output,
-    the temporary folder) where output is None when `stdout` was given."""
+    the temporary folder) where output is None when `stdout` was given.
+    `program` is a command to run instead, with the tool on its PATH as
+    `tarnwick`."""
     with tempfile.TemporaryDirectory() as root:
+        env = dict(os.environ)
+        if program:
+            os.mkdir(os.path.join(root, "bin"))
+            os.symlink(TOOL, os.path.join(root, "bin", "tarnwick"))
+            env["PATH"] = os.path.join(root, "bin") + os.pathsep + env.get("PATH", "")
         script = ["set -e"]
         for source, folder in mounts:
             target = os.path.join(root, folder)
@@ -41,13 +48,13 @@ def run(arguments, mounts=(), stdout=None):
             script.append("mount -t tmpfs %s %s" % (shlex.quote(source), shlex.quote(target)))
         script.append('exec "$@"')
         command = ["unshare", "-m", "--propagation", "private", "sh", "-c", "\n".join(script),
-                   "sh"] + WRAPPER + [TOOL] + list(arguments)
+                   "sh"] + (program or WRAPPER + [TOOL]) + list(arguments)
         output_path = os.path.join(root, "output")
         with open(output_path, "wb") as output_file:
             completed = subprocess.run(command, stdout=output_file if stdout is None else stdout,
                                        stderr=subprocess.PIPE, stdin=subprocess.DEVNULL,
-                                       timeout=60)
-        if completed.stderr:
+                                       env=env, timeout=60)
+        if completed.stderr and not program:
             raise AssertionError(completed.stderr.decode(errors="replace"))
         with open(output_path, "rb") as f:
             output = f.read() if stdout is None else None
@@ -90,6 +97,29 @@ class ResolutionTest(unittest.TestCase):
             with self.subTest(arguments):
                 self.assertEqual(run(arguments)[:2], (9, HELP))
         self.assertNotIn(b"\r", HELP)
+
+
+class ShellClientTest(unittest.TestCase):
+    """The shell scripts of examples/, as a user would run them."""
+
+    EXAMPLES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "examples")
+
+    def test_scripts(self):
+        share = [("//fs01/data", "z")]
+        resolve = ["sh", os.path.join(self.EXAMPLES, "resolve.sh")]
+        in_share = ["sh", os.path.join(self.EXAMPLES, "in-share.sh")]
+        rows = [
+            (resolve, [r"\\FS01\Data\Reports"], 0, "{root}/z/Reports\n"),
+            (resolve, [r"\\other\x"], 1, "\\\\other\\x\n"),
+            (resolve, ["-h"], 9, ""),
+            (in_share, [r"\\fs01\data", "pwd"], 0, "{root}/z\n"),
+            (in_share, [r"\\other\x", "pwd"], 1, ""),
+        ]
+        for program, arguments, status, output in rows:
+            with self.subTest(program=program[-1], arguments=arguments):
+                got_status, got_output, root = run(arguments, share, program=program)
+                self.assertEqual((got_status, got_output),
+                                 (status, output.format(root=root).encode()))
 
 
 class OutputTest(unittest.TestCase):
