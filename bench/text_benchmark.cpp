@@ -20,7 +20,7 @@ void BM_SubstituteSameByte(benchmark::State& state) {
   const std::string path = "\\\\" + std::string(length, 'a');
   const std::vector<ConnectionEntry> connections = {
       {"Y:", "\\\\" + std::string(length / 2, 'A') + "b"},  // fails at its last byte
-      {"Z:", "\\\\" + std::string(length, 'A')}};            // holds the whole path
+      {"Z:", "\\\\" + std::string(length, 'A')}};           // holds the whole path
   for (auto _ : state) benchmark::DoNotOptimize(SubstituteConnection(path, connections));
   state.SetComplexityN(state.range(0));
 }
@@ -47,8 +47,8 @@ BENCHMARK(BM_FindTextSameByte)->RangeMultiplier(4)->Range(1 << 10, 64 << 10)->Co
 
 void BM_ParseMountInfoLongLine(benchmark::State& state) {
   const auto length = static_cast<std::size_t>(state.range(0));
-  const std::string table = "36 25 0:50 / /mnt/" + std::string(length, 'm') +
-                            " rw - cifs //srv/" + std::string(length, '\\') + " rw\n";
+  const std::string table = "36 25 0:50 / /mnt/" + std::string(length, 'm') + " rw - cifs //srv/" +
+                            std::string(length, '\\') + " rw\n";
   for (auto _ : state) benchmark::DoNotOptimize(ParseMountInfo(table));
   state.SetComplexityN(state.range(0));
 }

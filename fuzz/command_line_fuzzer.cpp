@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(line.substr(0, line.find('\0')).ends_with(tail));
 
   const std::vector<ConnectionEntry> connections = {
-      {"Z:", "\\\\srv\\share"}, {"", "\\\\srv\\x"}, {"Y:", "\\\\SRV\\\x80\\"}, {"X:", "\\\\s"}};
+      {"Z:", R"(\\srv\share)"}, {"", R"(\\srv\x)"}, {"Y:", "\\\\SRV\\\x80\\"}, {"X:", "\\\\s"}};
   fake::Reset();
   fake::connections = connections;
   const ExitStatus status = ToolMain({tail, true});

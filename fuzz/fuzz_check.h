@@ -2,6 +2,7 @@
 // independent statement of which connection holds a path.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -9,13 +10,12 @@
 
 #include "resolve/resolve.h"
 
-#define FUZZ_CHECK(condition)                                                   \
-  do {                                                                          \
-    if (!(condition)) {                                                         \
-      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, \
-                   #condition);                                                 \
-      std::abort();                                                             \
-    }                                                                           \
+#define FUZZ_CHECK(condition)                                                               \
+  do {                                                                                      \
+    if (!(condition)) {                                                                     \
+      std::fprintf(stderr, "%s:%d: property failed: %s\n", __FILE__, __LINE__, #condition); \
+      std::abort();                                                                         \
+    }                                                                                       \
   } while (false)
 
 namespace tarnwick::fuzz {
@@ -38,9 +38,9 @@ inline std::optional<ByteText> ExpectedAnswer(ByteView path,
              FoldByte(static_cast<unsigned char>(path[i]));
     }
     if (!same || (share.size() < path.size() && path[share.size()] != '\\')) continue;
-    ByteText answer = connection.localName;
-    for (char byte : path.substr(share.size())) answer += byte == '\\' ? separator : byte;
-    return TrimSpaces(answer);
+    ByteText rest(path.substr(share.size()));
+    std::replace(rest.begin(), rest.end(), '\\', separator);
+    return TrimSpaces(connection.localName + rest);
   }
   return std::nullopt;
 }

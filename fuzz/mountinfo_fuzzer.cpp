@@ -11,7 +11,8 @@ using namespace tarnwick;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const ByteView table(reinterpret_cast<const char*>(data), size);
   const std::vector<ConnectionEntry> connections = ParseMountInfo(table);
-  FUZZ_CHECK(connections.size() <= static_cast<std::size_t>(std::count(table.begin(), table.end(), '\n')) + 1);
+  FUZZ_CHECK(connections.size() <=
+             static_cast<std::size_t>(std::count(table.begin(), table.end(), '\n')) + 1);
   for (const ConnectionEntry& connection : connections) {
     FUZZ_CHECK(!connection.localName.empty());
     FUZZ_CHECK(connection.remoteName.starts_with("\\\\"));

@@ -13,7 +13,8 @@ namespace {
 
 void Replay(const std::filesystem::path& file) {
   std::ifstream stream(file, std::ios::binary);
-  const std::vector<char> bytes{std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
+  const std::vector<char> bytes{std::istreambuf_iterator<char>(stream),
+                                std::istreambuf_iterator<char>()};
   LLVMFuzzerTestOneInput(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
 }
 

@@ -33,7 +33,7 @@ int CountAllocations(Work work) {
 }
 
 // Long enough that no result fits the string's inline buffer.
-const std::string kLong = "\\\\SRV\\Share\\" + std::string(200, 'x') + "\\SRV\\Share";
+const std::string kLong = R"(\\SRV\Share\)" + std::string(200, 'x') + "\\SRV\\Share";
 
 TEST(AllocationTest, SearchesAndComparisonsAllocateNothing) {
   const std::string pattern = "\\SRV\\Share";

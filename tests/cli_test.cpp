@@ -18,19 +18,19 @@ TEST(CommandTailTest, SkipsTheProgramNameAndTheSpacesAfterIt) {
       {"", ""},
       {"prog", ""},
       {"prog   ", ""},
-      {"prog \\\\srv\\share", "\\\\srv\\share"},
-      {"prog    \\\\srv\\my share\\x  ", "\\\\srv\\my share\\x  "},  // not split into words
-      {"prog\t\\\\srv", "\t\\\\srv"},                                 // a tab is part of the tail
-      {"prog\x01x", "\x01x"},                                        // so is any control byte
-      {"p\xe9g\xff \\\\a", "\\\\a"},                                  // high bytes belong to the name
-      {"\"C:\\Program Files\\prog.exe\" \\\\a", "\\\\a"},
-      {"\"prog\"x", "x"},               // nothing but the quote ends a quoted name
-      {"\"prog\"   \"\\\\a\"", "\"\\\\a\""},  // quotes in the tail stay
-      {"\"prog \\\\a", ""},             // an unclosed quote leaves no tail
-      {"\"\"\\\\a", "\\\\a"},           // an empty quoted name
-      {"   \\\\a b", "\\\\a b"},        // leading spaces: the name is empty
-      {"\tprog \\\\a", "\\\\a"},        // a first byte below 0x20 still belongs to the name
-      {"prog \\\\a\0junk"s, "\\\\a"},   // the line ends at its NUL
+      {R"(prog \\srv\share)", R"(\\srv\share)"},
+      {R"(prog    \\srv\my share\x  )", R"(\\srv\my share\x  )"},  // not split into words
+      {"prog\t\\\\srv", "\t\\\\srv"},                              // a tab is part of the tail
+      {"prog\x01x", "\x01x"},                                      // so is any control byte
+      {"p\xe9g\xff \\\\a", "\\\\a"},                               // high bytes belong to the name
+      {R"("C:\Program Files\prog.exe" \\a)", "\\\\a"},
+      {"\"prog\"x", "x"},                 // nothing but the quote ends a quoted name
+      {R"("prog"   "\\a")", R"("\\a")"},  // quotes in the tail stay
+      {R"("prog \\a)", ""},               // an unclosed quote leaves no tail
+      {R"(""\\a)", "\\\\a"},              // an empty quoted name
+      {"   \\\\a b", "\\\\a b"},          // leading spaces: the name is empty
+      {"\tprog \\\\a", "\\\\a"},          // a first byte below 0x20 still belongs to the name
+      {"prog \\\\a\0junk"s, "\\\\a"},     // the line ends at its NUL
   };
   for (const auto& [line, tail] : kCases) {
     SCOPED_TRACE(line);
@@ -46,10 +46,18 @@ TEST(CommandTailTest, CutsWideLinesAtTheSamePlace) {
 
 TEST(AcceptanceRulesTest, AcceptOnlyWhatLooksLikeAUncPath) {
   const std::pair<std::string, bool> kCases[] = {
-      {"", false},          {"\\\\", false},         {"\\\\a", true},
-      {"\\\\srv\\share", true}, {"/?", false},       {"-h", false},
-      {"/\\\\srv\\share", false}, {"-\\\\srv", false}, {"\"\\\\srv\\share\"", false},
-      {"\t\\\\srv", false}, {"\\x\\srv", false},     {"x\\\\srv", false},
+      {"", false},
+      {"\\\\", false},
+      {"\\\\a", true},
+      {R"(\\srv\share)", true},
+      {"/?", false},
+      {"-h", false},
+      {R"(/\\srv\share)", false},
+      {"-\\\\srv", false},
+      {R"("\\srv\share")", false},
+      {"\t\\\\srv", false},
+      {"\\x\\srv", false},
+      {"x\\\\srv", false},
   };
   for (const auto& [argument, accepted] : kCases) {
     SCOPED_TRACE(argument);
@@ -66,15 +74,14 @@ TEST(ToolMainTest, DispatchesToHelpNotFoundOrTheResolvedPath) {
     ExitStatus status;
     std::vector<std::string> lines;  // the help screen is checked on its own
   };
-  const std::vector<ConnectionEntry> onZ = {{"Z:", "\\\\srv\\share"}};
+  const std::vector<ConnectionEntry> onZ = {{"Z:", R"(\\srv\share)"}};
   const Case kCases[] = {
-      {"resolved", "\\\\SRV\\Share\\Docs", true, onZ, kResolved, {"Z:\\Docs"}},
-      {"the share alone", "\\\\srv\\share", true, onZ, kResolved, {"Z:"}},
-      {"spaces around are trimmed", "   \\\\srv\\share\\x   ", true, onZ, kResolved, {"Z:\\x"}},
-      {"no match", "\\\\other\\share", true, onZ, kNotFound, {"NOT_FOUND"}},
+      {"resolved", R"(\\SRV\Share\Docs)", true, onZ, kResolved, {"Z:\\Docs"}},
+      {"the share alone", R"(\\srv\share)", true, onZ, kResolved, {"Z:"}},
+      {"spaces around are trimmed", R"(   \\srv\share\x   )", true, onZ, kResolved, {"Z:\\x"}},
+      {"no match", R"(\\other\share)", true, onZ, kNotFound, {"NOT_FOUND"}},
       {"three bytes pass the rules", "\\\\a", true, {}, kNotFound, {"NOT_FOUND"}},
-      {"a path that lost characters", "\\\\srv\\share\\L?d?", false, onZ, kNotFound,
-       {"NOT_FOUND"}},
+      {"a path that lost characters", R"(\\srv\share\L?d?)", false, onZ, kNotFound, {"NOT_FOUND"}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.what);
@@ -88,13 +95,20 @@ TEST(ToolMainTest, DispatchesToHelpNotFoundOrTheResolvedPath) {
 }
 
 TEST(ToolMainTest, ShowsHelpForEveryRejectedArgument) {
-  const std::string kRejected[] = {"", "    ", "\\\\", "  \\\\  ", "/?", "-h",
-                                   "/\\\\srv\\share", "\"\\\\srv\\share\"", "\t\\\\srv\\share"};
+  const std::string kRejected[] = {"",
+                                   "    ",
+                                   "\\\\",
+                                   "  \\\\  ",
+                                   "/?",
+                                   "-h",
+                                   R"(/\\srv\share)",
+                                   R"("\\srv\share")",
+                                   "\t\\\\srv\\share"};
   for (const std::string& tail : kRejected) {
     SCOPED_TRACE(tail);
     for (const bool exact : {true, false}) {
       fake::Reset();
-      fake::connections = {{"Z:", "\\\\srv\\share"}};
+      fake::connections = {{"Z:", R"(\\srv\share)"}};
       EXPECT_EQ(ToolMain({tail, exact}), kHelpShown);
       EXPECT_EQ(fake::lines.size(), kHelpLineCount);
       EXPECT_EQ(fake::enumerations, 0);

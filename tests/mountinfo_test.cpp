@@ -12,13 +12,13 @@ using namespace std::string_literals;
 TEST(DecodeMountFieldTest, TurnsOctalEscapesBackIntoBytes) {
   const std::pair<std::string, std::string> kCases[] = {
       {"/mnt/my\\040share", "/mnt/my share"},
-      {"a\\011b\\012c\\134d", "a\tb\nc\\d"},
+      {R"(a\011b\012c\134d)", "a\tb\nc\\d"},
       {"\\377\\000", "\xff\0"s},
-      {"\\400", "\\400"},     // past a byte: not an escape
-      {"\\08", "\\08"},       // not three octal digits
-      {"end\\04", "end\\04"}, // cut short at the end
+      {"\\400", "\\400"},      // past a byte: not an escape
+      {"\\08", "\\08"},        // not three octal digits
+      {"end\\04", "end\\04"},  // cut short at the end
       {"\\", "\\"},
-      {"\\\\134", "\\\\"},    // a literal backslash, then an escaped one
+      {"\\\\134", "\\\\"},  // a literal backslash, then an escaped one
       {"", ""},
   };
   for (const auto& [field, decoded] : kCases) {
@@ -35,19 +35,19 @@ TEST(ParseMountLineTest, TakesSmbSourcesAndSkipsTheRest) {
   };
   const Case kCases[] = {
       {"cifs share", "36 25 0:50 / /mnt/z rw,relatime shared:1 - cifs //fs01/data rw,vers=3.0",
-       ConnectionEntry{"/mnt/z", "\\\\fs01\\data"}},
+       ConnectionEntry{"/mnt/z", R"(\\fs01\data)"}},
       {"no optional fields", "36 25 0:50 / /mnt/z rw - smb3 //fs01/data/sub/dir rw",
-       ConnectionEntry{"/mnt/z", "\\\\fs01\\data\\sub\\dir"}},
+       ConnectionEntry{"/mnt/z", R"(\\fs01\data\sub\dir)"}},
       {"several optional fields", "36 25 0:50 / /z rw shared:1 master:2 - cifs //a/b rw",
-       ConnectionEntry{"/z", "\\\\a\\b"}},
+       ConnectionEntry{"/z", R"(\\a\b)"}},
       {"escaped spaces", "36 25 0:50 / /mnt/my\\040z rw - cifs //srv/my\\040share rw",
-       ConnectionEntry{"/mnt/my z", "\\\\srv\\my share"}},
-      {"backslash source", "36 25 0:50 / /mnt/z rw - tmpfs \\134\\134srv\\134s rw",
-       ConnectionEntry{"/mnt/z", "\\\\srv\\s"}},
+       ConnectionEntry{"/mnt/my z", R"(\\srv\my share)"}},
+      {"backslash source", R"(36 25 0:50 / /mnt/z rw - tmpfs \134\134srv\134s rw)",
+       ConnectionEntry{"/mnt/z", R"(\\srv\s)"}},
       {"no super options", "36 25 0:50 / /mnt/z rw - cifs //fs01/data",
-       ConnectionEntry{"/mnt/z", "\\\\fs01\\data"}},
+       ConnectionEntry{"/mnt/z", R"(\\fs01\data)"}},
       {"a hyphen in a path", "36 25 0:50 /a-b /mnt/a-b rw - cifs //s/x-y rw",
-       ConnectionEntry{"/mnt/a-b", "\\\\s\\x-y"}},
+       ConnectionEntry{"/mnt/a-b", R"(\\s\x-y)"}},
       {"local file system", "22 27 0:21 / /proc rw,relatime - proc proc rw", std::nullopt},
       {"one slash only", "36 25 0:50 / /mnt/z rw - nfs /srv/data rw", std::nullopt},
       {"nfs host:path", "36 25 0:50 / /mnt/z rw - nfs4 fs01:/data rw", std::nullopt},

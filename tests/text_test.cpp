@@ -1,8 +1,8 @@
-#include "text/byte_text.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "text/byte_text.h"
 
 namespace tarnwick {
 namespace {
@@ -49,8 +49,7 @@ TEST(FindTextTest, FindsTheLeftmostOccurrenceFromTheStart) {
       {1, "abc", "abc", 1},   //
       {1, "aab", "ab", 2},    // a failed candidate resumes one byte on
       {1, "abC", "abc", 0},   // byte-exact: case counts
-      {1, "a\0b"s, "\0b"s, 2},
-      {1, "ab", "b", 2},      // a match that ends with the text
+      {1, "a\0b"s, "\0b"s, 2}, {1, "ab", "b", 2},  // a match that ends with the text
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.text + " / " + c.pattern);
@@ -65,9 +64,9 @@ TEST(FindAnyCharTest, FindsTheFirstByteOfTheSet) {
     std::size_t expected;
   };
   const Case kCases[] = {
-      {1, "", "/-", 0},    {1, "", "", 0},       {1, "abc", "", 1},      {2, "abc", "", 2},
-      {4, "abc", "x", 0},  {0, "abc", "a", 0},   {1, "/x", "/-", 1},     {1, "-x", "/-", 1},
-      {1, "x-/", "/-", 2}, {3, "x-/", "/-", 3},  {1, "\\\\", "/-", 0},   {1, "a\0"s, "\0"s, 2},
+      {1, "", "/-", 0},    {1, "", "", 0},      {1, "abc", "", 1},    {2, "abc", "", 2},
+      {4, "abc", "x", 0},  {0, "abc", "a", 0},  {1, "/x", "/-", 1},   {1, "-x", "/-", 1},
+      {1, "x-/", "/-", 2}, {3, "x-/", "/-", 3}, {1, "\\\\", "/-", 0}, {1, "a\0"s, "\0"s, 2},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.text + " / " + c.set);
@@ -80,15 +79,15 @@ TEST(ReplaceAllTest, ReplacesEveryOccurrenceLeftToRightWithoutOverlap) {
     std::string text, pattern, replacement, expected;
   };
   const Case kCases[] = {
-      {"\\\\s\\a\\\\s\\a", "\\\\s\\a", "Z:", "Z:Z:"},  // every occurrence
-      {"aaa", "aa", "b", "ba"},                          // non-overlapping, left to right
+      {R"(\\s\a\\s\a)", R"(\\s\a)", "Z:", "Z:Z:"},  // every occurrence
+      {"aaa", "aa", "b", "ba"},                     // non-overlapping, left to right
       {"aaaa", "aa", "b", "bb"},
-      {"abc", "", "x", "abc"},          // an empty pattern never inserts anything
-      {"", "a", "x", ""},               // an empty text
-      {"ab", "abc", "x", "ab"},         // a pattern longer than the text
-      {"abc", "x", "y", "abc"},         // no occurrence
-      {"a.b.c", ".", "", "abc"},        // an empty replacement removes
-      {"aXa", "a", "aa", "aaXaa"},      // replaced bytes are never searched again
+      {"abc", "", "x", "abc"},      // an empty pattern never inserts anything
+      {"", "a", "x", ""},           // an empty text
+      {"ab", "abc", "x", "ab"},     // a pattern longer than the text
+      {"abc", "x", "y", "abc"},     // no occurrence
+      {"a.b.c", ".", "", "abc"},    // an empty replacement removes
+      {"aXa", "a", "aa", "aaXaa"},  // replaced bytes are never searched again
       {"ab", "ab", "longer text", "longer text"},
       {"xabyab", "ab", "Q", "xQyQ"},
       {"A\0A"s, "\0"s, "-", "A-A"},
@@ -101,7 +100,7 @@ TEST(ReplaceAllTest, ReplacesEveryOccurrenceLeftToRightWithoutOverlap) {
 
 TEST(TrimSpacesTest, RemovesOnlyOuterSpaces) {
   const std::pair<std::string, std::string> kCases[] = {
-      {"  a b  ", "a b"}, {"\ta ", "\ta"}, {"    ", ""},      {"", ""},
+      {"  a b  ", "a b"}, {"\ta ", "\ta"},  {"    ", ""},   {"", ""},
       {"a", "a"},         {" \0 "s, "\0"s}, {"a\t", "a\t"}, {" x", "x"},
   };
   for (const auto& [text, expected] : kCases) {

@@ -1,10 +1,10 @@
 // The process entry on Linux: the arguments, joined with one space each, are
 // the command tail, so `tarnwick \\srv\my share\x` is one path as on Windows.
-#include <signal.h>
 #include <sys/uio.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <new>
 
 #include "cli/tool_main.h"

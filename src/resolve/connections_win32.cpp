@@ -75,7 +75,7 @@ std::vector<ConnectionEntry> EnumerateOpenHandle(EnumResourceFunction enumerate,
   std::size_t recordsSeen = 0;
   int callsWithoutEntries = 0;
   while (callsWithoutEntries < kMaxCallsWithoutEntries && recordsSeen < kMaxRecords) {
-    const DWORD bufferBytes = static_cast<DWORD>(buffer.size() * sizeof(NETRESOURCEW));
+    const auto bufferBytes = static_cast<DWORD>(buffer.size() * sizeof(NETRESOURCEW));
     std::fill(buffer.begin(), buffer.end(), NETRESOURCEW{});
     DWORD count = kRecordsPerRequest;
     DWORD size = bufferBytes;
@@ -94,10 +94,9 @@ std::vector<ConnectionEntry> EnumerateOpenHandle(EnumResourceFunction enumerate,
         if (size <= bufferBytes || size > kMaxBufferBytes) return entries;
         buffer.resize((size + sizeof(NETRESOURCEW) - 1) / sizeof(NETRESOURCEW));
         break;
-      case ERROR_NO_MORE_ITEMS:
-        return entries;
       default:
-        // Any other failure ends the list; the entries so far stay.
+        // ERROR_NO_MORE_ITEMS is the end of the list; any other failure ends
+        // it too, and the entries so far stay.
         return entries;
     }
     callsWithoutEntries = filled > 0 ? 0 : callsWithoutEntries + 1;

@@ -16,9 +16,7 @@ ByteView FieldAt(ByteView text, std::size_t from) {
 
 // Whether a still escaped source may name a share (the kernel writes a
 // backslash as \134): spares decoding the lines of every other mount.
-bool MayNameShare(ByteView source) {
-  return source.starts_with("//") || source.starts_with('\\');
-}
+bool MayNameShare(ByteView source) { return source.starts_with("//") || source.starts_with('\\'); }
 
 }  // namespace
 

@@ -19,8 +19,8 @@ AnsiText ToAnsi(const wchar_t* text, std::size_t length) {
   BOOL usedDefault = FALSE;
   BOOL* const usedDefaultReport = utf8 ? nullptr : &usedDefault;
 
-  int bytes = WideCharToMultiByte(CP_ACP, flags, text, units, nullptr, 0, nullptr,
-                                  usedDefaultReport);
+  int bytes =
+      WideCharToMultiByte(CP_ACP, flags, text, units, nullptr, 0, nullptr, usedDefaultReport);
   if (bytes <= 0) {
     if (!utf8) return {ByteText(), false};
     bytes = WideCharToMultiByte(CP_ACP, 0, text, units, nullptr, 0, nullptr, nullptr);

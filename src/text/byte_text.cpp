@@ -36,7 +36,7 @@ std::size_t FindFrom(ByteView text, std::size_t from, ByteView pattern) {
   while (from < text.size() && text.size() - from >= need) {
     const void* hit = std::memchr(text.data() + from, pattern[0], text.size() - from - need + 1);
     if (hit == nullptr) return ByteView::npos;
-    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+    const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
     if (std::memcmp(text.data() + at + 1, pattern.data() + 1, need - 1) == 0) return at;
     from = at + 1;
   }

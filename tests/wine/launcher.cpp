@@ -31,14 +31,14 @@ int Fail(const char* what) {
 
 bool ReadFileBytes(const char* path, std::string& bytes) {
   std::ifstream file(path, std::ios::binary);
-  if (!file) return false;
   bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return true;
+  return file.is_open();
 }
 
 std::wstring Widen(const std::string& text, UINT codePage) {
   if (text.empty()) return std::wstring();
-  const int units = MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+  const int units =
+      MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(units), L'\0');
   MultiByteToWideChar(codePage, 0, text.data(), static_cast<int>(text.size()), wide.data(), units);
   return wide;
@@ -126,9 +126,9 @@ int PrintVersion(const char* tool) {
       length >= 4) {
     std::printf("Translation=%04x %u\n", translation[0], translation[1]);
   }
-  const wchar_t* const kKeys[] = {L"Comments",       L"CompanyName",      L"FileDescription",
-                                  L"FileVersion",    L"InternalName",     L"LegalCopyright",
-                                  L"OriginalFilename", L"ProductName",    L"ProductVersion"};
+  const wchar_t* const kKeys[] = {L"Comments",         L"CompanyName",  L"FileDescription",
+                                  L"FileVersion",      L"InternalName", L"LegalCopyright",
+                                  L"OriginalFilename", L"ProductName",  L"ProductVersion"};
   for (const wchar_t* key : kKeys) {
     std::wstring query = std::wstring(L"\\StringFileInfo\\040904E4\\") + key;
     wchar_t* value = nullptr;
@@ -161,6 +161,8 @@ int main(int argc, char** argv) {
   if (mode == "w" && argc == 4) return StartWide(argv[2], argv[3]);
   if (mode == "version" && argc == 3) return PrintVersion(argv[2]);
   if (mode == "manifest" && argc == 3) return PrintManifest(argv[2]);
-  std::fprintf(stderr, "usage: launcher a|w TOOL LINE_FILE | handle TOOL LINE_FILE OUT | version|manifest TOOL\n");
+  std::fprintf(
+      stderr,
+      "usage: launcher a|w TOOL LINE_FILE | handle TOOL LINE_FILE OUT | version|manifest TOOL\n");
   return kLauncherFailed;
 }

@@ -55,7 +55,11 @@ Config g_config;
 std::size_t g_cursor = 0;
 DWORD g_enumCalls = 0;
 // Any recognisable value: the tool must hand back exactly this.
-const HANDLE kHandle = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(0x5EED));
+constexpr ULONG_PTR kHandleValue = 0x5EED;
+
+HANDLE OurHandle() {
+  return reinterpret_cast<HANDLE>(kHandleValue);  // NOLINT(performance-no-int-to-ptr): a token
+}
 
 std::string Environment(const char* name) {
   char value[MAX_PATH * 4];
@@ -63,7 +67,8 @@ std::string Environment(const char* name) {
   return length == 0 || length >= sizeof value ? std::string() : std::string(value, length);
 }
 
-void Log(const char* format, ...) {
+// printf-style, so that the compiler checks each format against its arguments.
+void Log(const char* format, ...) {  // NOLINT(cert-dcl50-cpp)
   const std::string path = Environment("TARNWICK_STANDIN_LOG");
   if (path.empty()) return;
   char line[1024];
@@ -114,7 +119,8 @@ void LoadConfig() {
     } else if (directive == "strings-after-records") {
       g_config.stringsAfterRecords = true;
     } else if (directive == "entry") {
-      std::string local, remote;
+      std::string local;
+      std::string remote;
       words >> local >> remote;
       g_config.entries.push_back({ParseName(local), ParseName(remote)});
     }
@@ -141,59 +147,62 @@ wchar_t* PlaceString(const Name& name, BYTE*& at) {
 
 extern "C" {
 
-DWORD WINAPI WNetOpenEnumW(DWORD scope, DWORD type, DWORD usage, LPNETRESOURCEW container,
-                           LPHANDLE handle) {
+// The parameters keep the platform's names, which the header declares.
+DWORD WINAPI WNetOpenEnumW(DWORD dwScope, DWORD dwType, DWORD dwUsage, LPNETRESOURCEW lpNetResource,
+                           LPHANDLE lphEnum) {
   LoadConfig();
   wchar_t module[MAX_PATH] = L"";
   HMODULE self = nullptr;
-  GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-                     reinterpret_cast<LPCWSTR>(&WNetOpenEnumW), &self);
+  GetModuleHandleExW(
+      GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+      reinterpret_cast<LPCWSTR>(&WNetOpenEnumW), &self);
   GetModuleFileNameW(self, module, MAX_PATH);
-  Log("open scope=%lu type=%lu usage=%lu container=%s module=%ls", scope, type, usage,
-      container == nullptr ? "null" : "set", module);
+  Log("open scope=%lu type=%lu usage=%lu container=%s module=%ls", dwScope, dwType, dwUsage,
+      lpNetResource == nullptr ? "null" : "set", module);
   if (g_config.openResult != NO_ERROR) return g_config.openResult;
-  *handle = kHandle;
+  *lphEnum = OurHandle();
   return NO_ERROR;
 }
 
-DWORD WINAPI WNetEnumResourceW(HANDLE handle, LPDWORD count, LPVOID buffer, LPDWORD size) {
+DWORD WINAPI WNetEnumResourceW(HANDLE hEnum, LPDWORD lpcCount, LPVOID lpBuffer,
+                               LPDWORD lpBufferSize) {
   ++g_enumCalls;
-  Log("enum call=%lu count=%lu size=%lu", g_enumCalls, *count, *size);
-  if (handle != kHandle) return ERROR_INVALID_HANDLE;
+  Log("enum call=%lu count=%lu size=%lu", g_enumCalls, *lpcCount, *lpBufferSize);
+  if (hEnum != OurHandle()) return ERROR_INVALID_HANDLE;
   if (g_enumCalls == g_config.failCall) return g_config.failResult;
   if (g_cursor >= g_config.entries.size()) return ERROR_NO_MORE_ITEMS;
 
   if (g_config.emptyForever || g_enumCalls <= g_config.emptyCalls) {
-    *count = 0;
+    *lpcCount = 0;
     Log("served count=0");
     return NO_ERROR;
   }
 
   // How many of the next entries fit, records and strings together.
-  const DWORD wanted = *count < g_config.perCall ? *count : g_config.perCall;
+  const DWORD wanted = *lpcCount < g_config.perCall ? *lpcCount : g_config.perCall;
   DWORD filled = 0;
   std::size_t used = 0;
   while (filled < wanted && g_cursor + filled < g_config.entries.size() &&
-         used + EntryBytes(g_config.entries[g_cursor + filled]) <= *size) {
+         used + EntryBytes(g_config.entries[g_cursor + filled]) <= *lpBufferSize) {
     used += EntryBytes(g_config.entries[g_cursor + filled]);
     ++filled;
   }
   if (filled == 0) {
     // Not even the next one fits: say how large a buffer it needs.
-    *size = static_cast<DWORD>(EntryBytes(g_config.entries[g_cursor]));
-    Log("more-data size=%lu", *size);
+    *lpBufferSize = static_cast<DWORD>(EntryBytes(g_config.entries[g_cursor]));
+    Log("more-data size=%lu", *lpBufferSize);
     return ERROR_MORE_DATA;
   }
 
   // Records from the start; their strings either at the end of the buffer,
   // as the real interface does, or right after the records.
-  BYTE* const begin = static_cast<BYTE*>(buffer);
+  BYTE* const begin = static_cast<BYTE*>(lpBuffer);
   const std::size_t stringBytes = used - filled * sizeof(NETRESOURCEW);
   BYTE* strings = g_config.stringsAfterRecords ? begin + filled * sizeof(NETRESOURCEW)
-                                               : begin + *size - stringBytes;
+                                               : begin + *lpBufferSize - stringBytes;
   for (DWORD i = 0; i < filled; ++i, ++g_cursor) {
     const Entry& entry = g_config.entries[g_cursor];
-    NETRESOURCEW& record = static_cast<NETRESOURCEW*>(buffer)[i];
+    NETRESOURCEW& record = static_cast<NETRESOURCEW*>(lpBuffer)[i];
     record = NETRESOURCEW{};
     record.dwScope = RESOURCE_CONNECTED;
     record.dwType = RESOURCETYPE_DISK;
@@ -201,14 +210,14 @@ DWORD WINAPI WNetEnumResourceW(HANDLE handle, LPDWORD count, LPVOID buffer, LPDW
     record.lpLocalName = PlaceString(entry.local, strings);
     record.lpRemoteName = PlaceString(entry.remote, strings);
   }
-  *count = filled;
+  *lpcCount = filled;
   Log("served count=%lu", filled);
   return NO_ERROR;
 }
 
-DWORD WINAPI WNetCloseEnum(HANDLE handle) {
-  Log("close handle=%s", handle == kHandle ? "ok" : "wrong");
-  return handle == kHandle ? NO_ERROR : ERROR_INVALID_HANDLE;
+DWORD WINAPI WNetCloseEnum(HANDLE hEnum) {
+  Log("close handle=%s", hEnum == OurHandle() ? "ok" : "wrong");
+  return hEnum == OurHandle() ? NO_ERROR : ERROR_INVALID_HANDLE;
 }
 
 }  // extern "C"
