@@ -27,9 +27,8 @@ std::optional<ByteText> SubstituteConnection(ByteView argument,
     const ByteView share = ShareName(entry.remoteName);
     if (entry.localName.empty() || share.empty()) continue;
     if (!HoldsPath(share, foldedArgument)) continue;
-    const ByteView rest = argument.substr(share.size());
-    if (separator == '\\') return TrimSpaces(Concat({entry.localName, rest}));
-    return TrimSpaces(Concat({entry.localName, ReplaceAll(rest, "\\", ByteView(&separator, 1))}));
+    const ByteText rest = ReplaceAll(argument.substr(share.size()), "\\", ByteView(&separator, 1));
+    return TrimSpaces(Concat({entry.localName, rest}));
   }
   return std::nullopt;
 }
