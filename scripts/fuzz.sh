@@ -20,7 +20,7 @@ for target in command_line resolution mountinfo; do
   if build/fuzz/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=65536 -print_final_stats=1 \
       -artifact_prefix="fuzz-artifacts/crash-$target-" "$scratch/$target" "fuzz/corpus/$target" \
       > "$scratch/$target.log" 2>&1; then
-    grep -E '^#[0-9]+ +DONE|stat::number_of_executed_units' "$scratch/$target.log" || true
+    grep -E '^#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units' "$scratch/$target.log" || true
   else
     tail -n 40 "$scratch/$target.log"
     failed=1
