@@ -22,6 +22,7 @@ import unittest
 
 TOOL = None  # set in main()
 WRAPPER = []  # a command that runs the tool, such as valgrind; set in main()
+RUNS = 0  # how many processes run() started
 
 with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "help_screen.txt"),
           "rb") as _screen:
@@ -35,6 +36,8 @@ def run(arguments, mounts=(), stdout=None, program=None):
     the temporary folder) where output is None when `stdout` was given.
     `program` is a command to run instead, with the tool on its PATH as
     `tarnwick`."""
+    global RUNS
+    RUNS += 1
     with tempfile.TemporaryDirectory() as root:
         env = dict(os.environ)
         if program:
@@ -154,6 +157,7 @@ def main():
     WRAPPER = shlex.split(options.wrapper.replace(";", " "))
     suite = unittest.defaultTestLoader.loadTestsFromModule(sys.modules[__name__])
     result = unittest.TextTestRunner(verbosity=2).run(suite)
+    print("%d runs in private mount namespaces" % RUNS)
     return 0 if result.wasSuccessful() and result.testsRun > 0 else 1
 
 

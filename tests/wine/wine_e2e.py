@@ -22,6 +22,7 @@ import unittest
 from dataclasses import dataclass, field
 
 OPTIONS = None  # the parsed command line, set in main()
+RUNS = 0  # how many processes run() started
 
 # Wine derives the ANSI code page from the Unix locale of each process.
 CP1252_LOCALE = "C.UTF-8"
@@ -103,6 +104,8 @@ def run(line, provider=None, mode="a", locale=CP1252_LOCALE, tool=None, stdout_p
     output, which is `stdout_path` when given. `program` is a Windows path to
     start instead of the tool; `cwd` the folder to start in.
     """
+    global RUNS
+    RUNS += 1
     provider = provider or Provider()
     with tempfile.TemporaryDirectory() as work:
         line_file = os.path.join(work, "line")
@@ -539,6 +542,7 @@ def main():
         unittest.defaultTestLoader.loadTestsFromTestCase(getattr(module, name))
         for name in OPTIONS.classes)
     result = unittest.TextTestRunner(verbosity=2).run(suite)
+    print("%d runs through the launcher" % RUNS)
     return 0 if result.wasSuccessful() and result.testsRun > 0 else 1
 
 
