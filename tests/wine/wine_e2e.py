@@ -493,21 +493,44 @@ class ArtifactTest(unittest.TestCase):
         self.assertEqual(fields["OriginalFilename"], "tarnwick.exe")
 
 
+def prefix_is_made():
+    windows = os.path.join(OPTIONS.prefix, "drive_c", "windows")
+    return all(os.path.exists(os.path.join(windows, folder, "kernel32.dll"))
+               for folder in ("system32", "syswow64"))
+
+
 def setup():
-    """Keeps one wineserver alive, creates the prefix once and installs the stand-in."""
+    """Creates the prefix once, keeps one wineserver alive for the suite, and
+    installs the stand-in. A first boot of a prefix has been seen to fail now
+    and then; a prefix is proven by running the launcher in it, and made anew
+    when that fails."""
     env = wine_environment()
     os.makedirs(OPTIONS.prefix, exist_ok=True)
     # Nothing started here may hold CTest's output pipe: the server and the
     # services that the first process starts outlive this script.
-    with open(os.path.join(OPTIONS.prefix, "setup.log"), "ab") as log:
-        quiet = dict(stdout=log, stderr=log, stdin=subprocess.DEVNULL, timeout=300, check=True)
-        # Fails harmlessly when this prefix has a server already.
-        subprocess.run(["wineserver", "-p"], env=env, **dict(quiet, check=False))
-        # Creates the prefix the first time; later it starts the prefix's
-        # services here rather than in the first test.
-        new = not os.path.exists(os.path.join(OPTIONS.prefix, "system.reg"))
-        subprocess.run(["wineboot", "-i" if new else "-r"],
-                       env=dict(env, WINEDLLOVERRIDES="mscoree,mshtml="), **quiet)
+    with open(OPTIONS.prefix + "-setup.log", "ab") as log:
+        quiet = dict(stdout=log, stderr=log, stdin=subprocess.DEVNULL, timeout=300)
+        for attempt in range(3):
+            if not prefix_is_made():
+                subprocess.run(["wineboot", "-i"],
+                               env=dict(env, WINEDLLOVERRIDES="mscoree,mshtml="), **quiet)
+                # Let the boot's own server end, so that the next one persists.
+                subprocess.run(["wineserver", "-w"], env=env, **quiet)
+            subprocess.run(["wineserver", "-p"], env=env, **quiet)
+            # The first process starts the prefix's services, with this log
+            # as their output.
+            proof = subprocess.run(["wine", OPTIONS.launcher, "version", windows_path(OPTIONS.tool)],
+                                   env=env, **quiet)
+            if proof.returncode == 0:
+                break
+            log.write(b"setup attempt %d failed with status %d\n" % (attempt + 1, proof.returncode))
+            log.flush()
+            subprocess.run(["wineserver", "-k"], env=env, **quiet)
+            subprocess.run(["wineserver", "-w"], env=env, **quiet)
+            shutil.rmtree(OPTIONS.prefix, ignore_errors=True)
+            os.makedirs(OPTIONS.prefix)
+        else:
+            return 1
     # The prefix is private to this build: the stand-in stays in place and
     # takes effect only where a run asks for native mpr.
     installed = os.path.join(system_directory(), "mpr.dll")
