@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <new>
 
 #include "cli/tool_main.h"
 
@@ -49,7 +48,8 @@ int main(int argc, char** argv) {
       input.tail += argv[i];
     }
     return static_cast<int>(ToolMain(input));
-  } catch (const std::bad_alloc&) {
+  } catch (...) {
+    // Out of memory, at start-up or mid-run: a failure, never a success.
     return kStartupFailed;
   }
 }

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cwchar>
-#include <new>
 
 #include "cli/command_tail.h"
 #include "cli/tool_main.h"
@@ -55,18 +54,12 @@ void WriteLine(ByteView text) {
 
 int main() {
   using namespace tarnwick;
-  CommandInput input;
-  try {
-    g_standardOutput = FindStandardOutput();
-    input = ReadCommandInput();
-  } catch (const std::bad_alloc&) {
-    ExitProcess(kStartupFailed);
-  }
   ExitStatus status = kStartupFailed;
   try {
-    status = ToolMain(input);
-  } catch (const std::bad_alloc&) {
-    // Out of memory mid-run: a failure, never a success.
+    g_standardOutput = FindStandardOutput();
+    status = ToolMain(ReadCommandInput());
+  } catch (...) {
+    // Out of memory, at start-up or mid-run: a failure, never a success.
   }
   ExitProcess(status);
 }

@@ -12,7 +12,7 @@ enum ExitStatus : unsigned {
   kResolved = 0,        // the resolved path was printed
   kNotFound = 1,        // a UNC path that no connection holds: NOT_FOUND was printed
   kHelpShown = 9,       // the argument failed the rules: the help screen was printed
-  kStartupFailed = 255  // the process could not start; nothing was printed
+  kStartupFailed = 255  // the process could not start, or ran out of memory mid-run
 };
 
 // What the process entry hands inward. `tail` is the command line after the

@@ -32,8 +32,12 @@ constexpr DWORD kMaxBufferBytes = 64u << 20;
 // past this many is broken, and stopping keeps the ones it gave.
 constexpr std::size_t kMaxRecords = 65536;
 // A call may succeed with no entry while the interface moves on to the next
-// provider; a handful in a row is plenty, and an endless run of them from a
-// broken provider must not hang the scripts that call this tool.
+// provider, and a call that asks for a larger buffer brings none either. A
+// provider with entries left gives at least one per successful call (one that
+// does not fit is ERROR_MORE_DATA, not success), so a run of calls without any
+// means no more are coming: 32 in a row is far more than a few providers
+// need, and an endless run from a broken provider must not hang the scripts
+// that call this tool.
 constexpr int kMaxCallsWithoutEntries = 32;
 
 // MPR is not a known DLL, so a plain load would first try the folder the exe
